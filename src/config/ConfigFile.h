@@ -1,0 +1,17 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+#include "config/ConfigStore.h"
+
+// Reads the settings file whole, applies text mode and parses it into `store`. False when the file
+// could not be opened or held no text; the store is then untouched.
+bool LoadConfigFile(const char* path, ConfigStore& store);
+
+// Text mode on the file's own bytes, so every platform reads a file alike: CR LF reads as LF, a lone
+// CR stays, and a 0x1A byte ends the text.
+std::string ApplyTextMode(std::string_view bytes);
+
+// Files every line of `text` as a section header or an entry. False, with the store untouched, for an
+// empty text.
+bool ParseConfigText(std::string_view text, ConfigStore& store);

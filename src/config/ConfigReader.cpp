@@ -1,0 +1,43 @@
+#include "config/ConfigReader.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "config/ConfigFile.h"
+#include "config/ConfigPath.h"
+
+namespace {
+
+bool IsQuote(char byte) { return byte == '"' || byte == '\''; }
+
+// Copies up to the first NUL, at most what the buffer holds before its terminating NUL.
+char* CopyIntoBuffer(char* buffer, const char* text, std::size_t length) {
+    length = std::min(length, TextBufferSize - 1);
+    std::memcpy(buffer, text, length);
+    buffer[length] = '\0';
+    return buffer;
+}
+
+}  // namespace
+
+ConfigReader::ConfigReader(const char* fileName) {
+    path = ResolveConfigPath(fileName);
+    LoadConfigFile(path.c_str(), store);
+}
+
+char* ConfigReader::LookupText(const char* section, const char* key, const char* defaultText) {
+    char* buffer = new char[TextBufferSize];
+    // The one error boundary of the settings reader: whatever goes wrong here gives the default.
+    try {
+        std::string* value = store.FindOrAddSection(section).FindValue(key);
+        if (value) {
+            // Range-tested reads: an empty value, or one emptied by its only quote, throws and falls
+            // back to the default; the emptied value stays in the store.
+            if (IsQuote(value->at(0))) value->erase(0, 1);
+            if (IsQuote(value->at(value->size() - 1))) value->pop_back();
+            return CopyIntoBuffer(buffer, value->c_str(), std::strlen(value->c_str()));
+        }
+    } catch (...) {
+    }
+    return CopyIntoBuffer(buffer, defaultText, std::strlen(defaultText));
+}

@@ -1,0 +1,6 @@
+#pragma once
+#include <string>
+
+// Removes UTF-8 byte-order marks from the very start of `text`, then whitespace from the left and/or
+// right end as asked. Whitespace is exactly the C locale's isspace set, whatever locale the process has.
+std::string& TrimText(std::string& text, bool left, bool right);
