@@ -4,8 +4,8 @@
 # present it only checks and returns.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ clang libclang-rt-dev libgtest-dev libbenchmark-dev
-          g++-mingw-w64-i686 binutils-mingw-w64-i686 wine wine32:i386 libinih-dev libsimpleini-dev)
+packages=(cmake ninja-build g++ clang libclang-rt-dev libgtest-dev
+          g++-mingw-w64-i686 binutils-mingw-w64-i686 wine wine32:i386)
 
 missing=()
 for p in "${packages[@]}"; do

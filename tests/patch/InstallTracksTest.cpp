@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "config/ConfigReader.h"
 #include "patch/InstallTrackTable.h"
 
 namespace {
@@ -42,6 +44,26 @@ TEST(InstallTracks, LooksUpFourTextsThenWritesThemSlotBySlot) {
                                TrackKeys[field]);
     }
     EXPECT_EQ(recorder.events, expected);
+}
+
+}  // namespace
+
+namespace {
+
+// The settings file players receive, unchanged, gives exactly the host's own texts.
+TEST(InstallTracks, TheShippedSampleGivesEveryDefault) {
+    ConfigReader reader(BREVANTIX_SAMPLE_INI);
+    ASSERT_EQ(reader.Store().Sections().size(), TrackSlotCount);
+    std::vector<std::string> installed;
+    std::vector<std::unique_ptr<const char[]>> buffers;
+    InstallTracks(reader, [&](std::uintptr_t, const char* text) {
+        buffers.emplace_back(text);
+        installed.push_back(text);
+    });
+    std::vector<std::string> defaults;
+    for (const TrackDefaults& row : TrackDefaultTable)
+        for (const char* text : row.texts) defaults.push_back(text);
+    EXPECT_EQ(installed, defaults);
 }
 
 }  // namespace

@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Every test: the native unit tests, again under AddressSanitizer and UndefinedBehaviorSanitizer,
+# then the Windows build with its file checks and the Wine tests. Wine is shut down at the end.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+
+tools/setup.sh
+trap tools/wine/wine-stop.sh EXIT
+for preset in native native-sanitize win32; do
+  echo "== $preset"
+  cmake --preset "$preset" >/dev/null
+  cmake --build --preset "$preset"
+  ctest --preset "$preset"
+done
