@@ -62,6 +62,9 @@ std::string Hex(const std::string& bytes) {
     return hex;
 }
 
+// The box is not shown yet when the hook sees it, so a control counts as shown by its own style.
+bool HasVisibleStyle(HWND control) { return (GetWindowLongA(control, GWL_STYLE) & WS_VISIBLE) != 0; }
+
 std::string WindowText(HWND window) {
     char text[4096] = "";
     GetWindowTextA(window, text, sizeof text);
@@ -77,7 +80,7 @@ std::string IconOf(HWND box) {
         if (_stricmp(className, "Static") == 0 && (GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON)
             iconControl = child;
     }
-    if (!iconControl || !IsWindowVisible(iconControl)) return "none";
+    if (!iconControl || !HasVisibleStyle(iconControl)) return "none";
     HICON shown = reinterpret_cast<HICON>(SendMessageA(iconControl, STM_GETICON, 0, 0));
     static const struct { LPCSTR id; const char* name; } icons[] = {
         {IDI_HAND, "error"}, {IDI_EXCLAMATION, "warning"}, {IDI_ASTERISK, "information"}, {IDI_QUESTION, "question"}};
@@ -93,7 +96,7 @@ std::string ButtonsOf(HWND box) {
     std::string list;
     for (const auto& button : buttons) {
         HWND control = GetDlgItem(box, button.id);
-        if (control && IsWindowVisible(control)) list += (list.empty() ? "" : ",") + std::string(button.name);
+        if (control && HasVisibleStyle(control)) list += (list.empty() ? "" : ",") + std::string(button.name);
     }
     return list;
 }
