@@ -4,7 +4,7 @@
 # present it only checks and returns.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ clang libclang-rt-dev libgtest-dev
+packages=(cmake ninja-build g++ clang libclang-rt-dev libgtest-dev wine64 g++-mingw-w64-x86-64-win32
           g++-mingw-w64-i686 binutils-mingw-w64-i686 wine wine32:i386)
 
 missing=()

@@ -6,8 +6,8 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 
 tools/setup.sh
-trap tools/wine/wine-stop.sh EXIT
-for preset in native native-sanitize win32; do
+trap "tools/wine/wine-stop.sh; BREVANTIX_WINE_BITS=64 tools/wine/wine-stop.sh" EXIT
+for preset in native native-sanitize win32 win64-calls; do
   echo "== $preset"
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset"

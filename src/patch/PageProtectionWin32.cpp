@@ -2,8 +2,6 @@
 
 #include "patch/HostMemory.h"
 
-static_assert(sizeof(HostAddress) == 4, "the host is a 32-bit process");
-
 bool GrantWriteAccess(HostAddress address, std::uint32_t size, std::uint32_t* previousProtection) {
     DWORD previous = 0;
     BOOL granted = VirtualProtect(reinterpret_cast<LPVOID>(address), size, PAGE_EXECUTE_READWRITE, &previous);

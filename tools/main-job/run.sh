@@ -15,7 +15,7 @@ cp build/win32/src/Brevantix.asi package/Brevantix.ini package/README.txt dist/
 echo "player's package:"; ls -l dist
 
 source tools/wine/wine-env.sh
-if ! wine_runs_32bit; then
+if ! wine_runs; then
   echo "cannot show the plugin at work: $(wine_unavailable_reason)" >&2
   exit 1
 fi
@@ -26,7 +26,7 @@ stage=$(mktemp -d)
 cp build/win32/tools/standin-host/standin-host.exe dist/Brevantix.asi "$stage/"
 show() {
   echo; echo "== $1"
-  (cd "$stage" && timeout 300 wine standin-host.exe --plugin Brevantix.asi "${@:2}") | tr -d '\r'
+  (cd "$stage" && timeout 300 "$WINELOADER" standin-host.exe --plugin Brevantix.asi "${@:2}") | tr -d '\r'
 }
 show "an unsupported build of the game (the table before the plugin)" --entry-point 270CB4
 cp dist/Brevantix.ini "$stage/"

@@ -5,4 +5,4 @@ set -euo pipefail
 here=$(dirname "$0")
 "$here/wine-prefix.sh"
 source "$here/wine-env.sh"
-exec timeout 300 wine "$@"
+exec timeout 300 "$WINELOADER" "$@"
