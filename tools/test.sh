@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
-# Every test: the native unit tests, again under AddressSanitizer and UndefinedBehaviorSanitizer,
-# then the Windows build with its file checks and the Wine tests. Wine is shut down at the end.
+# Every test: the native unit tests, again under AddressSanitizer and UndefinedBehaviorSanitizer, a
+# bounded fuzzing run of the settings reader, then the Windows builds with their file checks and Wine
+# tests. Wine is shut down at the end.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 
 tools/setup.sh
 trap "tools/wine/wine-stop.sh; BREVANTIX_WINE_BITS=64 tools/wine/wine-stop.sh" EXIT
-for preset in native native-sanitize win32 win64-calls; do
+for preset in native native-sanitize fuzz win32 win64-calls; do
   echo "== $preset"
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset"
