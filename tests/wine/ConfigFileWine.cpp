@@ -5,15 +5,9 @@
 #include <cstdio>
 
 #include "config/ConfigFile.h"
+#include "WineCheck.h"
 
 namespace {
-
-int Failures = 0;
-
-void Check(bool ok, const char* what) {
-    if (!ok) ++Failures;
-    std::printf("%s: %s\n", ok ? "ok" : "FAILED", what);
-}
 
 HANDLE HoldOpen(const char* path, DWORD share) {
     return CreateFileA(path, GENERIC_READ | GENERIC_WRITE, share, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
@@ -44,6 +38,5 @@ int main() {
     CloseHandle(exclusive);
 
     DeleteFileA(path);
-    std::printf("%d failed\n", Failures);
-    return Failures == 0 ? 0 : 1;
+    return CheckResult();
 }

@@ -5,14 +5,9 @@
 #include <cstdio>
 #include <string>
 
+#include "WineCheck.h"
+
 namespace {
-
-int Failures = 0;
-
-void Check(bool ok, const std::string& what) {
-    if (!ok) ++Failures;
-    std::printf("%s: %s\n", ok ? "ok" : "FAILED", what.c_str());
-}
 
 void WriteSettings(const std::string& folder, const char* title) {
     std::FILE* file = std::fopen((folder + "Brevantix.ini").c_str(), "wb");
@@ -46,6 +41,5 @@ int main() {
     probeSettings(path, sizeof path, title, sizeof title);
     Check(std::string(path) == probeFolder + "Brevantix.ini", std::string("the path is beside the library: ") + path);
     Check(std::string(title) == "beside the library", std::string("the file beside the library is read: ") + title);
-    std::printf("%d failed\n", Failures);
-    return Failures == 0 ? 0 : 1;
+    return CheckResult();
 }

@@ -6,15 +6,15 @@
 #include <initializer_list>
 #include <cstdio>
 
+#include "WineCheck.h"
 #include "patch/HostMemory.h"
 
 namespace {
 
-int Failures = 0;
-
-void Check(bool ok, const char* what, DWORD protection) {
-    if (!ok) ++Failures;
-    std::printf("%s: %s (protection 0x%lx)\n", ok ? "ok" : "FAILED", what, protection);
+std::string AtProtection(DWORD protection) {
+    char text[32];
+    std::snprintf(text, sizeof text, " (protection 0x%lx)", protection);
+    return text;
 }
 
 DWORD ProtectionOf(const void* address) {
@@ -29,11 +29,11 @@ void StoresIntoAPageWith(DWORD protection) {
     VirtualProtect(page, 4096, protection, &previous);
     std::uint32_t* word = page + 0x123;
     WriteHostWord(reinterpret_cast<HostAddress>(word), 0xCAFEF00D);
-    Check(*word == 0xCAFEF00D, "the word holds the value", protection);
-    Check(ProtectionOf(word) == protection, "the page has its earlier protection again", protection);
+    Check(*word == 0xCAFEF00D, "the word holds the value" + AtProtection(protection));
+    Check(ProtectionOf(word) == protection, "the page has its earlier protection again" + AtProtection(protection));
     WriteHostWord(reinterpret_cast<HostAddress>(word), 0x11111111);
     WriteHostWord(reinterpret_cast<HostAddress>(word), 0x22222222);
-    Check(*word == 0x22222222, "the second of two stores wins", protection);
+    Check(*word == 0x22222222, "the second of two stores wins" + AtProtection(protection));
     VirtualFree(page, 0, MEM_RELEASE);
 }
 
@@ -48,11 +48,11 @@ void SkipsAddressesWithNoWritablePage() {
     // nor change the page. Reaching the checks at all means the process survived.
     void* reserved = VirtualAlloc(nullptr, 4096, MEM_RESERVE, PAGE_NOACCESS);
     WriteHostWord(reinterpret_cast<HostAddress>(reserved) + 8, 1);
-    Check(StateOf(reserved) == MEM_RESERVE, "a reserved page stays reserved, untouched", 0);
+    Check(StateOf(reserved) == MEM_RESERVE, "a reserved page stays reserved, untouched");
     void* released = VirtualAlloc(nullptr, 4096, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
     VirtualFree(released, 0, MEM_RELEASE);
     WriteHostWord(reinterpret_cast<HostAddress>(released) + 8, 1);
-    Check(StateOf(released) == MEM_FREE, "a released page stays free, untouched", 0);
+    Check(StateOf(released) == MEM_FREE, "a released page stays free, untouched");
     VirtualFree(reserved, 0, MEM_RELEASE);
 }
 
@@ -62,6 +62,5 @@ int main() {
     for (DWORD protection : {PAGE_READONLY, PAGE_EXECUTE_READ, PAGE_READWRITE, PAGE_EXECUTE_READWRITE})
         StoresIntoAPageWith(protection);
     SkipsAddressesWithNoWritablePage();
-    std::printf("%d failed\n", Failures);
-    return Failures == 0 ? 0 : 1;
+    return CheckResult();
 }
