@@ -4,10 +4,12 @@
 
 #include <cstdlib>
 #include <memory>
+#include <vector>
 #include <new>
 
 #include "config/ConfigReader.h"
 #include "config/TempFolder.h"
+#include "patch/InstallTrackTable.h"
 
 namespace {
 // Allocations still allowed before every further one fails; negative while failing is off.
@@ -53,6 +55,39 @@ TEST(LookupTextOutOfMemory, TheBufferItselfFailingPassesToTheCaller) {
     ConfigReader reader("Brevantix.ini");
     OutOfMemory failNow(0);
     EXPECT_THROW(reader.LookupText("Song1", "Title", "\"Stock\""), std::bad_alloc);
+}
+
+// Memory running out part way through the installation: the slots finished before it keep their
+// words, none of the slot in progress is written, and the failure passes on to the caller.
+TEST(InstallTracksOutOfMemory, FinishedSlotsStayWrittenAndTheFailurePassesOn) {
+    TempFolder folder;
+    ConfigReader reader("Brevantix.ini");
+    std::vector<std::uintptr_t> written;
+    written.reserve(TrackSlotCount * TrackFieldCount);
+    std::vector<std::unique_ptr<const char[]>> buffers;
+    buffers.reserve(TrackSlotCount * TrackFieldCount);
+    auto write = [&](std::uintptr_t address, const char* text) {
+        written.push_back(address);
+        buffers.emplace_back(text);
+    };
+    {
+        // Each lookup of a missing entry needs its buffer and one new section node per slot; leave
+        // room for two whole slots and part of the third.
+        OutOfMemory failPartWay(2 * 5 + 2);
+        EXPECT_THROW(InstallTracks(reader, write), std::bad_alloc);
+    }
+    ASSERT_EQ(written.size() % TrackFieldCount, 0u);
+    ASSERT_GE(written.size(), TrackFieldCount);
+    ASSERT_LT(written.size(), TrackSlotCount * TrackFieldCount);
+    for (std::size_t i = 0; i < written.size(); ++i)
+        EXPECT_EQ(written[i], TrackFieldAddress(i / TrackFieldCount + 1, i % TrackFieldCount));
+}
+
+TEST(ConfigReaderOutOfMemory, AFailureWhileReadingTheFilePassesToTheCreator) {
+    TempFolder folder;
+    TempFolder::Write("Brevantix.ini", "[Song1]\nTitle = \"" + std::string(100, 'x') + "\"\n");
+    OutOfMemory failNow(0);
+    EXPECT_THROW(ConfigReader reader("Brevantix.ini"), std::bad_alloc);
 }
 
 }  // namespace
