@@ -19,14 +19,13 @@ if ! wine_runs; then
   echo "cannot show the plugin at work: $(wine_unavailable_reason)" >&2
   exit 1
 fi
-tools/wine/wine-prefix.sh
 trap tools/wine/wine-stop.sh EXIT
 
 stage=$(mktemp -d)
 cp build/win32/tools/standin-host/standin-host.exe dist/Brevantix.asi "$stage/"
 show() {
   echo; echo "== $1"
-  (cd "$stage" && timeout 300 "$WINELOADER" standin-host.exe --plugin Brevantix.asi "${@:2}") | tr -d '\r'
+  (cd "$stage" && "$root/tools/wine/wine-run.sh" standin-host.exe --plugin Brevantix.asi "${@:2}") | tr -d '\r'
 }
 show "an unsupported build of the game (the table before the plugin)" --entry-point 270CB4
 cp dist/Brevantix.ini "$stage/"
