@@ -47,8 +47,8 @@ expect_count() {  # expect_count PREFIX N
 # expect_field SLOT KEY TEXT OWNER
 expect_field() { expect_line "$(printf 'field\t%s\t%s\t%s\t%s' "$1" "$2" "$(hex "$3")" "$4")"; }
 
-# The stock texts, as the host holds them: the report of a refused load shows them all.
-stock_fields() { grep '^field' "$Report" | cut -f2-4; }
+# Slot, key and text of every field in the report.
+field_texts() { grep '^field' "$Report" | cut -f2-4; }
 
 finish() {
   echo "$Failures failed"
