@@ -9,22 +9,23 @@ struct FileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
 };
 
-// Binary mode: text mode is ours (ApplyTextMode), not the C runtime's. The runtime's fopen shares
-// the file for reading and writing, so a file that an editor holds open is still read.
-std::string ReadWholeFile(std::FILE* file) {
-    std::string bytes;
-    char chunk[16384];
-    std::size_t got;
-    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) bytes.append(chunk, got);
-    return bytes;
-}
-
 }  // namespace
 
+// Binary mode: text mode is ours (ApplyTextMode), not the C runtime's. The runtime's fopen shares
+// the file for reading and writing, so a file that an editor holds open is still read.
+ConfigFileBytes ReadConfigFileBytes(const char* path) {
+    ConfigFileBytes file;
+    std::unique_ptr<std::FILE, FileCloser> stream(std::fopen(path, "rb"));
+    if (!stream) return file;
+    file.opened = true;
+    char chunk[16384];
+    std::size_t got;
+    while ((got = std::fread(chunk, 1, sizeof chunk, stream.get())) > 0) file.bytes.append(chunk, got);
+    file.complete = !std::ferror(stream.get());
+    return file;
+}
+
 bool LoadConfigFile(const char* path, ConfigStore& store) {
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path, "rb"));
-    if (!file) return false;
-    std::string text = ApplyTextMode(ReadWholeFile(file.get()));
-    file.reset();
-    return ParseConfigText(text, store);
+    ConfigFileBytes file = ReadConfigFileBytes(path);
+    return file.opened && ParseConfigText(ApplyTextMode(file.bytes), store);
 }

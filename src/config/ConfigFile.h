@@ -4,6 +4,15 @@
 
 #include "config/ConfigStore.h"
 
+struct ConfigFileBytes {
+    bool opened = false;    // false when the file could not be opened
+    bool complete = false;  // false when reading stopped at an error; `bytes` holds what came before
+    std::string bytes;
+};
+
+// The file's bytes as they are stored.
+ConfigFileBytes ReadConfigFileBytes(const char* path);
+
 // Reads the settings file whole, applies text mode and parses it into `store`. False when the file
 // could not be opened or held no text; the store is then untouched.
 bool LoadConfigFile(const char* path, ConfigStore& store);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 #include "config/ConfigFile.h"
 #include "config/ConfigPath.h"
@@ -20,8 +21,9 @@ char* CopyIntoBuffer(char* buffer, const char* text, std::size_t length) {
 
 }  // namespace
 
-ConfigReader::ConfigReader(const char* fileName) {
-    path = ResolveConfigPath(fileName);
+ConfigReader::ConfigReader(const char* fileName) : ConfigReader(AtPath{}, ResolveConfigPath(fileName)) {}
+
+ConfigReader::ConfigReader(AtPath, std::string filePath) : path(std::move(filePath)) {
     LoadConfigFile(path.c_str(), store);
 }
 

@@ -8,6 +8,9 @@
 class ConfigReader {
 public:
     explicit ConfigReader(const char* fileName);
+    // The settings file at `path` itself, wherever it lies: for tools that check a file.
+    struct AtPath {};
+    ConfigReader(AtPath, std::string path);
     ConfigReader(const ConfigReader&) = delete;
     ConfigReader& operator=(const ConfigReader&) = delete;
 

@@ -10,7 +10,9 @@ bool IsTrimWhitespace(char byte) {
 
 std::string& TrimText(std::string& text, bool left, bool right) {
     std::size_t marks = 0;
-    while (text.size() - marks >= 3 && text.compare(marks, 3, "\xEF\xBB\xBF") == 0) marks += 3;
+    while (text.size() - marks >= ByteOrderMark.size() &&
+           text.compare(marks, ByteOrderMark.size(), ByteOrderMark.data(), ByteOrderMark.size()) == 0)
+        marks += ByteOrderMark.size();
     text.erase(0, marks);
     if (left) {
         std::size_t first = 0;
