@@ -11,8 +11,15 @@ cmake --preset win32 >/dev/null
 cmake --build --preset win32
 
 rm -rf dist && mkdir -p dist
-cp build/win32/src/Brevantix.asi package/Brevantix.ini package/README.txt dist/
+cp build/win32/src/Brevantix.asi build/win32/tools/check/brevantix-check.exe package/Brevantix.ini \
+   package/README.txt dist/
 echo "player's package:"; ls -l dist
+
+# What the settings checker tells a modder about the edited example (its warnings exit 1).
+cmake --preset native >/dev/null
+cmake --build --preset native --target brevantix-check >/dev/null
+echo; echo "== brevantix-check on an edited Brevantix.ini"
+build/native/tools/check/brevantix-check tools/main-job/edited-example.ini || [ $? -eq 1 ]
 
 source tools/wine/wine-env.sh
 if ! wine_runs; then
