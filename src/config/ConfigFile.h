@@ -17,10 +17,10 @@ ConfigFileBytes ReadConfigFileBytes(const char* path);
 // could not be opened or held no text; the store is then untouched.
 bool LoadConfigFile(const char* path, ConfigStore& store);
 
-// Text mode on the file's own bytes, so every platform reads a file alike: CR LF reads as LF, a lone
-// CR stays, and a 0x1A byte ends the text.
-std::string ApplyTextMode(std::string_view bytes);
+// Text mode on the file's own bytes, in place, so every platform reads a file alike: CR LF reads as
+// LF, a lone CR stays, and a 0x1A byte ends the text.
+void ApplyTextMode(std::string& bytes);
 
-// Files every line of `text` as a section header or an entry. False, with the store untouched, for an
-// empty text.
-bool ParseConfigText(std::string_view text, ConfigStore& store);
+// Files every line of `text` as a section header or an entry; the store keeps the text. False, with
+// the store untouched, for an empty text.
+bool ParseConfigText(std::string text, ConfigStore& store);

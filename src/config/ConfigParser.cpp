@@ -1,19 +1,26 @@
 #include "config/ConfigFile.h"
 #include "config/ParseConfigLines.h"
 
-std::string ApplyTextMode(std::string_view bytes) {
-    std::size_t end = bytes.find('\x1A');
-    if (end != std::string_view::npos) bytes = bytes.substr(0, end);
-    std::string text;
-    text.reserve(bytes.size());
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') continue;
-        text.push_back(bytes[i]);
+void ApplyTextMode(std::string& text) {
+    std::size_t end = text.find('\x1A');
+    if (end != std::string::npos) text.resize(end);
+    // CR LF pairs close up to LF; what lies between them moves down in place.
+    char* const data = &text[0];
+    std::size_t size = text.size(), read = 0, write = 0;
+    for (;;) {
+        const void* cr = std::memchr(data + read, '\r', size - read);
+        std::size_t stop = cr ? static_cast<std::size_t>(static_cast<const char*>(cr) - data) : size;
+        if (write != read) std::memmove(data + write, data + read, stop - read);
+        write += stop - read;
+        if (!cr) break;
+        read = stop + 1;
+        if (read == size || data[read] != '\n') data[write++] = '\r';
     }
-    return text;
+    text.resize(write);
 }
 
-bool ParseConfigText(std::string_view text, ConfigStore& store) {
+bool ParseConfigText(std::string text, ConfigStore& store) {
+    if (text.empty()) return false;
     IgnoreParsedLines nobody;
-    return ParseConfigLines(text, store, nobody);
+    return ParseConfigLines(store.KeepText(std::move(text)), store, nobody);
 }

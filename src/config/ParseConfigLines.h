@@ -1,6 +1,5 @@
 #pragma once
 #include <cstring>
-#include <string>
 #include <string_view>
 
 #include "config/ConfigStore.h"
@@ -11,66 +10,72 @@
 // that looks for what the rules read otherwise than a modder meant.
 struct IgnoreParsedLines {
     void LineRead(std::string_view) {}
-    void HeaderRead(const std::string&) {}
-    void EntryRead(const std::string&, const std::string&, bool) {}
+    void HeaderRead(std::string_view) {}
+    void EntryRead(std::string_view, std::string_view, bool) {}
 };
 
 namespace parse_detail {
 
-// A ";" starts a comment wherever it stands; " //" only counts from its last occurrence. True when
-// either cut the line.
-inline bool CutComments(std::string& line) {
-    std::size_t length = line.size();
-    std::size_t semicolon = line.find(';');
-    if (semicolon != std::string::npos) line.erase(semicolon);
-    std::size_t slashes = line.rfind(" //");
-    if (slashes != std::string::npos) line.erase(slashes);
-    return line.size() != length;
+inline const char* Find(const char* from, const char* end, char byte) {
+    return static_cast<const char*>(std::memchr(from, byte, static_cast<std::size_t>(end - from)));
 }
 
-inline bool IsSectionHeader(const std::string& line) {
+// A ";" starts a comment wherever it stands; " //" only counts from its last occurrence. True when
+// either cut the line. The slashes are sought forwards with memchr: most lines hold none.
+inline bool CutComments(std::string_view& line) {
+    const char* begin = line.data();
+    const char* end = begin + line.size();
+    if (const char* semicolon = Find(begin, end, ';')) end = semicolon;
+    const char* comment = nullptr;
+    for (const char* slash = begin; (slash = Find(slash, end, '/')); ++slash)
+        if (slash > begin && slash[-1] == ' ' && slash + 1 < end && slash[1] == '/') comment = slash - 1;
+    if (comment) end = comment;
+    bool cut = end != begin + line.size();
+    line = std::string_view(begin, static_cast<std::size_t>(end - begin));
+    return cut;
+}
+
+inline bool IsSectionHeader(std::string_view line) {
     return line.size() >= 2 && line.front() == '[' && line.back() == ']';
 }
 
 }  // namespace parse_detail
 
 // Observer calls, per line: LineRead(bytes of the line), then for a header HeaderRead(trimmed name),
-// for an entry EntryRead(key, value, whether a comment cut the line).
+// for an entry EntryRead(key, value, whether a comment cut the line). Lines, names, keys and values
+// are views of `text`, which must outlive the store (ConfigStore::KeepText keeps a text for it).
 template <class Observer>
 bool ParseConfigLines(std::string_view text, ConfigStore& store, Observer& observer) {
     if (text.empty()) return false;
     ConfigSection* current = nullptr;
-    std::string line, key, value;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const char* lf = static_cast<const char*>(std::memchr(text.data() + start, '\n', text.size() - start));
-        std::size_t end = lf ? static_cast<std::size_t>(lf - text.data()) : text.size();
-        line.assign(text.data() + start, end - start);
-        observer.LineRead(std::string_view(text.data() + start, end - start));
-        start = end + 1;
+    const char* start = text.data();
+    const char* const end = start + text.size();
+    while (start < end) {
+        const char* lf = parse_detail::Find(start, end, '\n');
+        std::string_view line(start, static_cast<std::size_t>((lf ? lf : end) - start));
+        observer.LineRead(line);
+        start = lf ? lf + 1 : end;
 
         bool cutByComment = parse_detail::CutComments(line);
         if (TrimText(line, true, true).empty()) continue;
 
         if (parse_detail::IsSectionHeader(line)) {
-            key.assign(line, 1, line.size() - 2);
-            current = &store.FindOrAddSection(TrimText(key, true, true));
-            observer.HeaderRead(key);
+            std::string_view name(line.data() + 1, line.size() - 2);
+            current = &store.FindOrAddSection(TrimText(name, true, true));
+            observer.HeaderRead(name);
             continue;
         }
-        std::size_t equals = line.find('=');
-        if (equals == std::string::npos) {
-            key = line;
-            value.clear();
-        } else {
-            key.assign(line, 0, equals);
+        std::string_view key = line, value;
+        if (const char* equals = parse_detail::Find(line.data(), line.data() + line.size(), '=')) {
+            std::size_t at = static_cast<std::size_t>(equals - line.data());
+            key = std::string_view(line.data(), at);
             TrimText(key, false, true);
-            value.assign(line, equals + 1);
+            value = std::string_view(line.data() + at + 1, line.size() - at - 1);
             TrimText(value, true, false);
         }
-        ConfigSection& section = current ? *current : store.FindOrAddSection(std::string());
+        ConfigSection& section = current ? *current : store.FindOrAddSection(std::string_view());
         observer.EntryRead(key, value, cutByComment);
-        section.AddEntryIfAbsent(std::move(key), std::move(value));
+        section.AddEntryIfAbsent(key, value);
     }
     return true;
 }

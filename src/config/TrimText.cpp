@@ -1,28 +1,9 @@
 #include "config/TrimText.h"
 
-namespace {
-
-bool IsTrimWhitespace(char byte) {
-    return byte == ' ' || (byte >= '\t' && byte <= '\r');
-}
-
-}  // namespace
-
 std::string& TrimText(std::string& text, bool left, bool right) {
-    std::size_t marks = 0;
-    while (text.size() - marks >= ByteOrderMark.size() &&
-           text.compare(marks, ByteOrderMark.size(), ByteOrderMark.data(), ByteOrderMark.size()) == 0)
-        marks += ByteOrderMark.size();
-    text.erase(0, marks);
-    if (left) {
-        std::size_t first = 0;
-        while (first < text.size() && IsTrimWhitespace(text[first])) ++first;
-        text.erase(0, first);
-    }
-    if (right) {
-        std::size_t end = text.size();
-        while (end > 0 && IsTrimWhitespace(text[end - 1])) --end;
-        text.erase(end);
-    }
+    std::string_view kept(text);
+    TrimText(kept, left, right);
+    text.erase(static_cast<std::size_t>(kept.data() - text.data()) + kept.size());
+    text.erase(0, static_cast<std::size_t>(kept.data() - text.data()));
     return text;
 }

@@ -5,6 +5,11 @@
 
 namespace {
 
+std::string TextMode(std::string bytes) {
+    ApplyTextMode(bytes);
+    return bytes;
+}
+
 struct ParseCase {
     const char* name;
     std::string text;
@@ -17,7 +22,7 @@ class ParseConfigTextCases : public testing::TestWithParam<ParseCase> {};
 
 TEST_P(ParseConfigTextCases, GivesTheStore) {
     ConfigStore store;
-    EXPECT_TRUE(ParseConfigText(ApplyTextMode(GetParam().text), store));
+    EXPECT_TRUE(ParseConfigText(TextMode(GetParam().text), store));
     EXPECT_EQ(DumpStore(store), GetParam().store);
 }
 
@@ -57,14 +62,22 @@ TEST(ParseConfigText, EmptyTextLeavesTheStoreUntouched) {
     ConfigStore store;
     store.FindOrAddSection("Kept");
     EXPECT_FALSE(ParseConfigText("", store));
-    EXPECT_FALSE(ParseConfigText(ApplyTextMode("\x1A[Song1]\nA=1\n"), store));
+    EXPECT_FALSE(ParseConfigText(TextMode("\x1A[Song1]\nA=1\n"), store));
     EXPECT_EQ(DumpStore(store), "[Kept]\n");
+}
+
+TEST(ApplyTextMode, ClosesCrLfPairsOnlyAndEndsAt0x1A) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"", ""},           {"a\r\nb", "a\nb"},     {"\r\n\r\n", "\n\n"},   {"\r\r\n", "\r\n"},
+        {"a\r", "a\r"},     {"\r", "\r"},           {"a\rb\n\r", "a\rb\n\r"}, {"x\r\n\x1Ay\r\n", "x\n"},
+        {"\x1A", ""},       {"a\r\x1A\nb", "a\r"}, {"\r\n", "\n"}};
+    for (const auto& [bytes, text] : cases) EXPECT_EQ(TextMode(bytes), text) << testing::PrintToString(bytes);
 }
 
 TEST(ParseConfigText, CrLfReadsLikeLf) {
     ConfigStore lf, crlf;
-    ParseConfigText(ApplyTextMode("[Song1]\nTitle = \"A\"\nArtist=B\n"), lf);
-    ParseConfigText(ApplyTextMode("[Song1]\r\nTitle = \"A\"\r\nArtist=B\r\n"), crlf);
+    ParseConfigText(TextMode("[Song1]\nTitle = \"A\"\nArtist=B\n"), lf);
+    ParseConfigText(TextMode("[Song1]\r\nTitle = \"A\"\r\nArtist=B\r\n"), crlf);
     EXPECT_EQ(DumpStore(lf), DumpStore(crlf));
 }
 

@@ -1,11 +1,12 @@
 #pragma once
 #include <cstdio>
 #include <string>
+#include <string_view>
 
 #include "config/ConfigStore.h"
 
 // The store as readable text: "[name]" then "key=value" lines, bytes outside printable ASCII as \xHH.
-inline std::string Escaped(const std::string& bytes) {
+inline std::string Escaped(std::string_view bytes) {
     std::string out;
     for (unsigned char byte : bytes) {
         if (byte >= 0x20 && byte < 0x7F && byte != '\\') {

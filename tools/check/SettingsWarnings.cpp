@@ -21,20 +21,20 @@ bool SameButCase(std::string_view a, std::string_view b) {
 }
 
 // The track whose section `name` spells in any letter case, or null.
-const TrackDefaults* TrackSectionLike(const std::string& name) {
+const TrackDefaults* TrackSectionLike(std::string_view name) {
     for (const TrackDefaults& row : TrackDefaultTable)
         if (SameButCase(name, row.section)) return &row;
     return nullptr;
 }
 
 // The field (0 to 3) whose key `key` spells in any letter case, or TrackFieldCount.
-std::size_t TrackFieldLike(const std::string& key) {
+std::size_t TrackFieldLike(std::string_view key) {
     std::size_t field = 0;
     while (field < TrackFieldCount && !SameButCase(key, TrackKeys[field])) ++field;
     return field;
 }
 
-std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
+std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
 
 // Sees the parser's own pass and notes, line by line, what the plugin reads otherwise than meant.
 class WarningCollector {
@@ -46,7 +46,7 @@ public:
         lineText = line;
     }
 
-    void HeaderRead(const std::string& name) {
+    void HeaderRead(std::string_view name) {
         sectionName = name;
         const TrackDefaults* like = TrackSectionLike(name);
         trackRow = like && name == like->section ? like : nullptr;
@@ -56,8 +56,8 @@ public:
                                            "letter case only, as in [" + like->section + "]");
     }
 
-    void EntryRead(const std::string& key, const std::string& value, bool cutByComment) {
-        auto first = firstLines.try_emplace(sectionName + '\0' + key, lineNumber);
+    void EntryRead(std::string_view key, std::string_view value, bool cutByComment) {
+        auto first = firstLines.try_emplace(sectionName + '\0' + std::string(key), lineNumber);
         if (!first.second) {
             Warn(WarningKind::DuplicateKey, "key " + Quoted(key) + " is set already on line " +
                                                 std::to_string(first.first->second) + ": this value is dropped");
@@ -88,24 +88,23 @@ public:
 private:
     // A value that the installer looks up, judged by the lookup's quote and length rules. An empty value
     // where the default is empty gives what it says.
-    void CheckTrackValue(const std::string& value, bool cutByComment, const char* defaultText) {
+    void CheckTrackValue(std::string_view value, bool cutByComment, const char* defaultText) {
         if (value.empty()) {
             if (*defaultText)
                 Warn(WarningKind::EmptyValue, "an empty value gives the default text; write \"\" for an empty text");
             return;
         }
         bool opens = IsQuote(value.front()), closes = value.size() > 1 && IsQuote(value.back());
-        if (cutByComment && opens && value.find(value.front(), 1) == std::string::npos) {
+        if (cutByComment && opens && value.find(value.front(), 1) == std::string_view::npos) {
             Warn(WarningKind::CommentInQuotes, "a \";\" or \" //\" starts a comment even inside quotes: the value "
-                                               "was cut to " + value);
+                                               "was cut to " + std::string(value));
         } else if (value.size() == 1 && opens) {
             Warn(WarningKind::OneQuoteValue, "a value of one quote character gives the default text");
         } else if (opens != closes) {
             Warn(WarningKind::QuoteAtOneEnd, "a quote at one end only: that quote is taken off, the other end "
                                              "stays as written");
         }
-        std::string_view text(value);
-        text = text.substr(opens, text.size() - opens - closes);
+        std::string_view text = value.substr(opens, value.size() - opens - closes);
         text = text.substr(0, text.find('\0'));
         if (text.size() > TextBufferSize - 1)
             Warn(WarningKind::ValueTooLong, "the text is " + std::to_string(text.size()) +
@@ -164,7 +163,8 @@ void FindEarlyEnd(std::string_view bytes, std::string_view text, std::vector<Set
 
 std::vector<SettingsWarning> FindSettingsWarnings(std::string_view fileBytes) {
     std::vector<SettingsWarning> warnings;
-    std::string text = ApplyTextMode(fileBytes);
+    std::string text(fileBytes);
+    ApplyTextMode(text);
     ConfigStore store;
     WarningCollector collector(warnings);
     ParseConfigLines(text, store, collector);
