@@ -11,12 +11,10 @@
 #include <string>
 #include <vector>
 
+#include "HostImage.h"
 #include "patch/TrackDefaultTable.h"
 
 namespace {
-
-// The game's image reaches past its track table; this static area makes ours do the same.
-unsigned char HostImageArea[0x300000];
 
 struct MessageBoxSeen {
     std::string caption, text, icon, buttons;
@@ -118,16 +116,6 @@ LRESULT CALLBACK WatchMessageBoxes(int code, WPARAM wParam, LPARAM lParam) {
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-bool RecordEntryPoint(DWORD entryPoint) {
-    auto* image = reinterpret_cast<unsigned char*>(GetModuleHandleA(nullptr));
-    auto* field = reinterpret_cast<DWORD*>(image + *reinterpret_cast<DWORD*>(image + 0x3C) + 0x28);
-    DWORD previous;
-    if (!VirtualProtect(field, sizeof *field, PAGE_READWRITE, &previous)) return false;
-    *field = entryPoint;
-    VirtualProtect(field, sizeof *field, previous, &previous);
-    return true;
-}
-
 DWORD ProtectionOf(const void* address) {
     MEMORY_BASIC_INFORMATION page = {};
     VirtualQuery(address, &page, sizeof page);
@@ -148,25 +136,12 @@ int main(int argc, char** argv) {
                      "[--protect readonly|execute-read|readwrite|execute-readwrite] [--tsv] [--pointers]\n");
         return 2;
     }
-    auto areaStart = reinterpret_cast<std::uintptr_t>(HostImageArea);
-    if (HostTrackTable < areaStart || TrackFieldAddress(TrackSlotCount, TrackFieldCount) > areaStart + sizeof HostImageArea) {
-        std::fprintf(stderr, "standin-host: the track table 0x%lx is not inside the host image\n",
-                     static_cast<unsigned long>(HostTrackTable));
+    const char* failure = nullptr;
+    if (!PrepareHostImage(options.entryPoint, options.protect, &failure)) {
+        std::fprintf(stderr, "standin-host: %s\n", failure);
         return 3;
     }
-    if (!RecordEntryPoint(options.entryPoint)) {
-        std::fprintf(stderr, "standin-host: cannot record the entry point in the PE header\n");
-        return 3;
-    }
-    for (std::size_t slot = 1; slot <= TrackSlotCount; ++slot)
-        for (std::size_t field = 0; field < TrackFieldCount; ++field)
-            *TrackField(slot, field) = TrackDefaultTable[slot - 1].texts[field];
-    DWORD ignored;
     void* table = reinterpret_cast<void*>(HostTrackTable);
-    if (!VirtualProtect(table, 4, options.protect, &ignored)) {
-        std::fprintf(stderr, "standin-host: cannot protect the track table's page\n");
-        return 3;
-    }
     DWORD protectBefore = ProtectionOf(table);
 
     HHOOK hook = SetWindowsHookExA(WH_CBT, WatchMessageBoxes, nullptr, GetCurrentThreadId());
