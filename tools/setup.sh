@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Installs what a fresh Debian machine lacks to build and test the plugin: the mingw-w64 i686 cross
-# compiler, 32-bit Wine, CMake and the native test libraries. Safe to run again: when everything is
+# compiler, 32-bit Wine, CMake, the native test libraries and the benchmarks' peers. Safe to run again: when everything is
 # present it only checks and returns.
 set -euo pipefail
 
 packages=(cmake ninja-build g++ clang libclang-rt-dev libgtest-dev wine64 g++-mingw-w64-x86-64-win32
-          g++-mingw-w64-i686 binutils-mingw-w64-i686 wine wine32:i386)
+          g++-mingw-w64-i686 binutils-mingw-w64-i686 wine wine32:i386
+          libbenchmark-dev libinih-dev libsimpleini-dev)
 
 missing=()
 for p in "${packages[@]}"; do
