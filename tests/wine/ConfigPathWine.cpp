@@ -2,20 +2,54 @@
 // the current folder. The probe library lies in a folder of its own; each folder gets a settings file.
 #include <windows.h>
 
-#include <cstdio>
 #include <string>
 
 #include "WineCheck.h"
 
 namespace {
 
+// Wide paths throughout: the ANSI calls stop at MAX_PATH.
+std::wstring Wide(const std::string& path) { return std::wstring(path.begin(), path.end()); }
+
 void WriteSettings(const std::string& folder, const char* title) {
-    std::FILE* file = std::fopen((folder + "Brevantix.ini").c_str(), "wb");
-    std::fprintf(file, "[Song1]\nTitle = \"%s\"\n", title);
-    std::fclose(file);
+    std::string text = std::string("[Song1]\nTitle = \"") + title + "\"\n";
+    HANDLE file = CreateFileW(Wide(folder + "Brevantix.ini").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    DWORD written = 0;
+    Check(file != INVALID_HANDLE_VALUE && WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr),
+          "a settings file is written in " + folder.substr(0, 60));
+    CloseHandle(file);
 }
 
 std::string FolderOf(const std::string& path) { return path.substr(0, path.rfind('\\') + 1); }
+
+using ProbeSettings = void (*)(char*, std::size_t, char*, std::size_t);
+
+ProbeSettings ProbeOf(HMODULE probe) {
+    return reinterpret_cast<ProbeSettings>(reinterpret_cast<void*>(GetProcAddress(probe, "ProbeSettings")));
+}
+
+// A plugin folder deeper than MAX_PATH: loaders that load by wide path can put the plugin there, and
+// it must still find its settings file beside itself.
+void ProbeFromALongFolder(const std::string& probeFolder) {
+    std::string folder = probeFolder;
+    for (char part : {'a', 'b', 'c'}) {
+        folder += std::string(100, part) + "\\";
+        CreateDirectoryW(Wide(folder).c_str(), nullptr);
+    }
+    Check(folder.size() > MAX_PATH, "the long folder's path has " + std::to_string(folder.size()) + " bytes");
+    CopyFileW(Wide(probeFolder + "config-path-probe.dll").c_str(), Wide(folder + "config-path-probe.dll").c_str(), FALSE);
+    WriteSettings(folder, "beside the library in a long folder");
+    std::string library = folder + "config-path-probe.dll";
+    HMODULE probe = LoadLibraryW(Wide(library).c_str());
+    Check(probe != nullptr, "the probe library loads from the long folder");
+    if (!probe) return;
+    char path[1024] = "", title[256] = "";
+    ProbeOf(probe)(path, sizeof path, title, sizeof title);
+    Check(std::string(path) == folder + "Brevantix.ini", "the path is beside the library in the long folder");
+    Check(std::string(title) == "beside the library in a long folder",
+          std::string("the file beside the library in the long folder is read: ") + title);
+}
 
 }  // namespace
 
@@ -35,11 +69,12 @@ int main() {
     HMODULE probe = LoadLibraryA((probeFolder + "config-path-probe.dll").c_str());
     Check(probe != nullptr, "the probe library loads");
     if (!probe) return 1;
-    auto probeSettings = reinterpret_cast<void (*)(char*, std::size_t, char*, std::size_t)>(
-        reinterpret_cast<void*>(GetProcAddress(probe, "ProbeSettings")));
     char path[1024] = "", title[256] = "";
-    probeSettings(path, sizeof path, title, sizeof title);
+    ProbeOf(probe)(path, sizeof path, title, sizeof title);
     Check(std::string(path) == probeFolder + "Brevantix.ini", std::string("the path is beside the library: ") + path);
     Check(std::string(title) == "beside the library", std::string("the file beside the library is read: ") + title);
+    FreeLibrary(probe);
+
+    ProbeFromALongFolder(probeFolder);
     return CheckResult();
 }
